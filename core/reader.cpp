@@ -1,0 +1,88 @@
+#include "reader.h"
+
+#include <cerrno>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// One read() into the buffer; false when the input has ended (or fails, which ends it too).
+bool Refill(InputSource& input)
+{
+    if (input.descriptor < 0) return false;
+    long got = 0;
+    do {
+#ifdef _WIN32
+        got = _read(input.descriptor, input.buffer, static_cast<unsigned>(input.capacity));
+#else
+        got = read(input.descriptor, input.buffer, input.capacity);
+#endif
+    } while (got < 0 && errno == EINTR);
+    if (got <= 0) {
+        input.descriptor = -1;
+        return false;
+    }
+    input.next = input.buffer;
+    input.end = input.buffer + got;
+    return true;
+}
+
+// The next unread byte, or kEndOfInput.
+int Peek(InputSource& input)
+{
+    if (input.next == input.end && !Refill(input)) return kEndOfInput;
+    return *input.next;
+}
+
+bool IsWhiteSpace(int byte)
+{
+    return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' || byte == '\r';
+}
+
+bool IsDigit(int byte) { return byte >= '0' && byte <= '9'; }
+
+// Skips white space and returns the byte after it, or kEndOfInput.
+int SkipWhiteSpace(InputSource& input)
+{
+    for (;;) {
+        while (input.next != input.end && IsWhiteSpace(*input.next)) ++input.next;
+        if (input.next != input.end) return *input.next;
+        if (!Refill(input)) return kEndOfInput;
+    }
+}
+
+bool Fail(InputSource& input, int stopper)
+{
+    input.failed = true;
+    input.stopper = stopper;
+    return false;
+}
+
+}  // namespace
+
+bool ReadInteger(InputSource& input, std::int32_t& value)
+{
+    if (input.failed) return false;
+
+    int byte = SkipWhiteSpace(input);
+    const bool negative = byte == '-';
+    if (byte == '+' || byte == '-') {
+        ++input.next;
+        byte = SkipWhiteSpace(input);  // "- 5" is -5
+    }
+    if (!IsDigit(byte)) return Fail(input, byte);
+
+    std::uint64_t magnitude = 0;  // wraps around: an out-of-range number is reduced, not refused
+    while (IsDigit(byte)) {
+        magnitude = magnitude * 10u + static_cast<std::uint64_t>(byte - '0');
+        ++input.next;
+        byte = Peek(input);
+    }
+    if (negative) magnitude = 0u - magnitude;
+    value = static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude));
+    return true;
+}
