@@ -62,17 +62,17 @@ TEST(BiPolarize, TurnsOnlyZerosIntoMinusOne)
 
 TEST(CalculateWeightMatrix, LearnsPlusThenMinus)
 {
-    const WeightMatrix<9> expected = {
-        0,  0, 2,  -2, -2, -2, 2,  0, 2,   //
-        0,  0, 0,  0,  0,  0,  0,  2, 0,   //
-        2,  0, 0,  -2, -2, -2, 2,  0, 2,   //
-        -2, 0, -2, 0,  2,  2,  -2, 0, -2,  //
-        -2, 0, -2, 2,  0,  2,  -2, 0, -2,  //
-        -2, 0, -2, 2,  2,  0,  -2, 0, -2,  //
-        2,  0, 2,  -2, -2, -2, 0,  0, 2,   //
-        0,  2, 0,  0,  0,  0,  0,  0, 0,   //
-        2,  0, 2,  -2, -2, -2, 2,  0, 0,
-    };
+    const WeightMatrix<9> expected = {{
+        {0,  0, 2,  -2, -2, -2, 2,  0, 2},
+        {0,  0, 0,  0,  0,  0,  0,  2, 0},
+        {2,  0, 0,  -2, -2, -2, 2,  0, 2},
+        {-2, 0, -2, 0,  2,  2,  -2, 0, -2},
+        {-2, 0, -2, 2,  0,  2,  -2, 0, -2},
+        {-2, 0, -2, 2,  2,  0,  -2, 0, -2},
+        {2,  0, 2,  -2, -2, -2, 0,  0, 2},
+        {0,  2, 0,  0,  0,  0,  0,  0, 0},
+        {2,  0, 2,  -2, -2, -2, 2,  0, 0},
+    }};
     const WeightMatrix<9> weights = LearnPlusAndMinus();
     EXPECT_EQ(weights, expected);
     ExpectNoNegativeZero(weights);  // rows 1 and 7 are where the two patterns cancel
@@ -80,16 +80,16 @@ TEST(CalculateWeightMatrix, LearnsPlusThenMinus)
 
 TEST(CalculateWeightMatrix, LearnsOnePatternWithZeroDiagonal)
 {
-    const WeightMatrix<8> expected8 = {
-        0,  1,  -1, -1, 1,  1,  -1, -1,  //
-        1,  0,  -1, -1, 1,  1,  -1, -1,  //
-        -1, -1, 0,  1,  -1, -1, 1,  1,   //
-        -1, -1, 1,  0,  -1, -1, 1,  1,   //
-        1,  1,  -1, -1, 0,  1,  -1, -1,  //
-        1,  1,  -1, -1, 1,  0,  -1, -1,  //
-        -1, -1, 1,  1,  -1, -1, 0,  1,   //
-        -1, -1, 1,  1,  -1, -1, 1,  0,
-    };
+    const WeightMatrix<8> expected8 = {{
+        {0,  1,  -1, -1, 1,  1,  -1, -1},
+        {1,  0,  -1, -1, 1,  1,  -1, -1},
+        {-1, -1, 0,  1,  -1, -1, 1,  1},
+        {-1, -1, 1,  0,  -1, -1, 1,  1},
+        {1,  1,  -1, -1, 0,  1,  -1, -1},
+        {1,  1,  -1, -1, 1,  0,  -1, -1},
+        {-1, -1, 1,  1,  -1, -1, 0,  1},
+        {-1, -1, 1,  1,  -1, -1, 1,  0},
+    }};
     const WeightMatrix<8> weights8 = LearnOne(kStored8);
     EXPECT_EQ(weights8, expected8);
     ExpectNoNegativeZero(weights8);
