@@ -31,6 +31,7 @@ const Program kPrograms[] = {
     {RECALL8_PATH, E2E_DIR "/recall8", "1 1 0 0 1 1 0 0\n", "RECALLED Vector:\n1 1 0 0 1 1 0 0 \n"},
     {RECALL16_PATH, E2E_DIR "/recall16", "1 1 1 0 0 0 1 1 1 0 0 0 1 1 1 0\n",
      "RECALLED Vector:\n1 1 1 0 0 0 1 1 1 0 0 0 1 1 1 0 \n"},
+    {SIGNRECALL_PATH, E2E_DIR "/signrecall", "0 1 0 1 1 1 0 1 1\n", "Recalled Pattern:\n0 1 0 \n1 1 1 \n0 1 0 \n"},
 };
 
 std::string ReadFile(const std::string& path)
