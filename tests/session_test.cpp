@@ -1,9 +1,10 @@
 // Runs the built programs as processes, the way a terminal or a script drives them: the dialogue
 // over open pipes, the pause at the end, and faults of the standard streams.
+#include "process.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -125,30 +126,6 @@ Child Start(const char* program, const std::string& pauseFolder, Output output, 
         out[0] = -1;
     }
     return Child{pid, in[1], out[0], err[0]};
-}
-
-// Reads from fd into text until text ends with wanted, the stream ends, or 10 s pass.
-bool ReadUntil(int fd, std::string& text, const std::string& wanted)
-{
-    const auto endsWithWanted = [&] {
-        return text.size() >= wanted.size() && text.compare(text.size() - wanted.size(), wanted.size(), wanted) == 0;
-    };
-    while (!endsWithWanted()) {
-        pollfd ready{fd, POLLIN, 0};
-        if (poll(&ready, 1, 10000) <= 0) return false;
-        char chunk[4096];
-        const ssize_t got = read(fd, chunk, sizeof chunk);
-        if (got <= 0) return false;
-        text.append(chunk, static_cast<std::size_t>(got));
-    }
-    return true;
-}
-
-std::string ReadToEnd(int fd)
-{
-    std::string text;
-    ReadUntil(fd, text, std::string(1, '\0') + "never");
-    return text;
 }
 
 int Finish(Child& child)
