@@ -19,12 +19,41 @@ namespace {
 unsigned char inputBuffer[1 << 16];
 InputSource standardInput = SourceFromDescriptor(0, inputBuffer, sizeof inputBuffer);
 
-void WriteText(const char* text, std::size_t length) { std::fwrite(text, 1, length, stdout); }
-
-void EndLine()
+// Writes the text and the end of line: a newline, then a flush, so the line stands on the console.
+void WriteLine(const char* text, std::size_t length)
 {
+    std::fwrite(text, 1, length, stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+std::size_t FormatInteger(std::int32_t value, char (&text)[kRealTextSize])
+{
+    return static_cast<std::size_t>(std::to_chars(text, text + kRealTextSize, value).ptr - text);
+}
+
+// One line of values, each followed by the separator. The line is put together first and
+// handed over in one piece.
+template <typename Value>
+void PrintValueLine(const Value* values, std::size_t count, const char* separator,
+                    std::size_t (*format)(Value, char (&)[kRealTextSize]))
+{
+    const std::size_t separatorLength = std::strlen(separator);
+    char line[512];
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (length + kRealTextSize + separatorLength > sizeof line) {  // longer than any line we print
+            std::fwrite(line, 1, length, stdout);
+            length = 0;
+        }
+        char text[kRealTextSize];
+        const std::size_t textLength = format(values[i], text);
+        std::memcpy(line + length, text, textLength);
+        length += textLength;
+        std::memcpy(line + length, separator, separatorLength);
+        length += separatorLength;
+    }
+    WriteLine(line, length);
 }
 
 void ReportIncompletePattern(const char* programName, std::size_t read, std::size_t count, int stopper)
@@ -43,18 +72,18 @@ void ReportIncompletePattern(const char* programName, std::size_t read, std::siz
 
 }  // namespace
 
-void PrintHeading(const char* text)
-{
-    WriteText(text, std::strlen(text));
-    EndLine();
-}
+void PrintHeading(const char* text) { WriteLine(text, std::strlen(text)); }
 
 std::size_t FormatReal(float value, char (&text)[kRealTextSize])
 {
     if (value == 0.0f) {
         text[0] = '0';
-        text[1] = '\0';
         return 1;
+    }
+    // %g writes an integer of at most six digits as just its digits, and nearly every value the
+    // programs print is one; writing those directly saves a printf call per value.
+    if (value > -1e6f && value < 1e6f && value == static_cast<float>(static_cast<std::int32_t>(value))) {
+        return FormatInteger(static_cast<std::int32_t>(value), text);
     }
     const int length = std::snprintf(text, kRealTextSize, "%g", static_cast<double>(value));
     return static_cast<std::size_t>(length);
@@ -62,25 +91,12 @@ std::size_t FormatReal(float value, char (&text)[kRealTextSize])
 
 void PrintRealLine(const float* values, std::size_t count, const char* separator)
 {
-    const std::size_t separatorLength = std::strlen(separator);
-    char text[kRealTextSize];
-    for (std::size_t i = 0; i < count; ++i) {
-        WriteText(text, FormatReal(values[i], text));
-        WriteText(separator, separatorLength);
-    }
-    EndLine();
+    PrintValueLine(values, count, separator, FormatReal);
 }
 
 void PrintIntegerLine(const std::int32_t* values, std::size_t count, const char* separator)
 {
-    const std::size_t separatorLength = std::strlen(separator);
-    char text[16];
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::to_chars_result written = std::to_chars(text, text + sizeof text, values[i]);
-        WriteText(text, static_cast<std::size_t>(written.ptr - text));
-        WriteText(separator, separatorLength);
-    }
-    EndLine();
+    PrintValueLine(values, count, separator, FormatInteger);
 }
 
 std::size_t ReadIntegers(std::int32_t* values, std::size_t count, const char* programName)

@@ -35,7 +35,7 @@ void PauseConsole();
 
 inline constexpr std::size_t kRealTextSize = 32;
 
-// Writes the value as printf's "%g" would, zero always as "0"; returns the length written.
+// Writes the value as printf's "%g" would, zero always as "0"; returns the length (no terminator).
 std::size_t FormatReal(float value, char (&text)[kRealTextSize]);
 
 // One line of reals / integers, every value followed by the separator.
