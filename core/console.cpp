@@ -27,26 +27,26 @@ void WriteLine(const char* text, std::size_t length)
     std::fflush(stdout);
 }
 
-std::size_t FormatInteger(std::int32_t value, char (&text)[kRealTextSize])
+std::size_t FormatInteger(std::int32_t value, char (&text)[kNumberTextSize])
 {
-    return static_cast<std::size_t>(std::to_chars(text, text + kRealTextSize, value).ptr - text);
+    return static_cast<std::size_t>(std::to_chars(text, text + kNumberTextSize, value).ptr - text);
 }
 
 // One line of values, each followed by the separator. The line is put together first and
 // handed over in one piece.
 template <typename Value>
 void PrintValueLine(const Value* values, std::size_t count, const char* separator,
-                    std::size_t (*format)(Value, char (&)[kRealTextSize]))
+                    std::size_t (*format)(Value, char (&)[kNumberTextSize]))
 {
     const std::size_t separatorLength = std::strlen(separator);
     char line[512];
     std::size_t length = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        if (length + kRealTextSize + separatorLength > sizeof line) {  // longer than any line we print
+        if (length + kNumberTextSize + separatorLength > sizeof line) {  // longer than any line we print
             std::fwrite(line, 1, length, stdout);
             length = 0;
         }
-        char text[kRealTextSize];
+        char text[kNumberTextSize];
         const std::size_t textLength = format(values[i], text);
         std::memcpy(line + length, text, textLength);
         length += textLength;
@@ -74,7 +74,7 @@ void ReportIncompletePattern(const char* programName, std::size_t read, std::siz
 
 void PrintHeading(const char* text) { WriteLine(text, std::strlen(text)); }
 
-std::size_t FormatReal(float value, char (&text)[kRealTextSize])
+std::size_t FormatReal(float value, char (&text)[kNumberTextSize])
 {
     if (value == 0.0f) {
         text[0] = '0';
@@ -85,7 +85,7 @@ std::size_t FormatReal(float value, char (&text)[kRealTextSize])
     if (value > -1e6f && value < 1e6f && value == static_cast<float>(static_cast<std::int32_t>(value))) {
         return FormatInteger(static_cast<std::int32_t>(value), text);
     }
-    const int length = std::snprintf(text, kRealTextSize, "%g", static_cast<double>(value));
+    const int length = std::snprintf(text, kNumberTextSize, "%g", static_cast<double>(value));
     return static_cast<std::size_t>(length);
 }
 

@@ -33,10 +33,10 @@ void PauseConsole();
 // ---------------------------------------------------------------------------------------------
 // The building blocks of the operations above.
 
-inline constexpr std::size_t kRealTextSize = 32;
+inline constexpr std::size_t kNumberTextSize = 32;
 
 // Writes the value as printf's "%g" would, zero always as "0"; returns the length (no terminator).
-std::size_t FormatReal(float value, char (&text)[kRealTextSize]);
+std::size_t FormatReal(float value, char (&text)[kNumberTextSize]);
 
 // One line of reals / integers, every value followed by the separator.
 void PrintRealLine(const float* values, std::size_t count, const char* separator);

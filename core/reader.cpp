@@ -6,23 +6,34 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <poll.h>
 #include <unistd.h>
 #endif
 
 namespace {
 
-// One read() into the buffer; false when the input has ended (or fails, which ends it too).
+// One read() of whatever is there, at most a buffer full.
+long ReadSome(int descriptor, unsigned char* buffer, std::size_t capacity)
+{
+#ifdef _WIN32
+    return _read(descriptor, buffer, static_cast<unsigned>(capacity));
+#else
+    for (;;) {
+        const long got = read(descriptor, buffer, capacity);
+        if (got >= 0 || (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK)) return got;
+        if (errno != EINTR) {  // left non-blocking by whoever started us: nothing there yet, so wait
+            pollfd readable{descriptor, POLLIN, 0};
+            poll(&readable, 1, -1);
+        }
+    }
+#endif
+}
+
+// Refills the buffer; false when the input has ended (or fails, which ends it too).
 bool Refill(InputSource& input)
 {
     if (input.descriptor < 0) return false;
-    long got = 0;
-    do {
-#ifdef _WIN32
-        got = _read(input.descriptor, input.buffer, static_cast<unsigned>(input.capacity));
-#else
-        got = read(input.descriptor, input.buffer, input.capacity);
-#endif
-    } while (got < 0 && errno == EINTR);
+    const long got = ReadSome(input.descriptor, input.buffer, input.capacity);
     if (got <= 0) {
         input.descriptor = -1;
         return false;

@@ -2,6 +2,7 @@
 // have none, so the project brings its own. On a terminal it waits until Enter is pressed; on
 // anything else (a pipe, a file, nothing) it returns at once, so scripted runs never hang.
 #include <cerrno>
+#include <cstddef>
 #include <unistd.h>
 
 namespace {

@@ -34,7 +34,7 @@ TEST(FormatReal, WritesLikePercentGWithSixDigits)
         {16777216.0f, "1.67772e+07"},
     };
     for (const Case& c : cases) {
-        char text[kRealTextSize];
+        char text[kNumberTextSize];
         const std::size_t length = FormatReal(c.value, text);
         EXPECT_EQ(std::string(text, length), c.text) << "for " << c.value;
     }

@@ -54,6 +54,7 @@ std::string MakePauseFolder(const std::string& body)
     return folder;
 }
 
+enum class Input { Pipe, NonBlockingPipe, Closed };
 enum class Output { Pipe, PipeWithoutReader, DevFull, Closed };
 
 struct Child {
@@ -65,13 +66,14 @@ struct Child {
 
 // Starts the program with PAUSE taken from pauseFolder and SIGPIPE in its default disposition,
 // so that the program must protect itself.
-Child Start(const char* program, const std::string& pauseFolder, Output output, bool inputClosed = false)
+Child Start(const char* program, const std::string& pauseFolder, Output output, Input input = Input::Pipe)
 {
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) std::abort();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    if (inputClosed) {
+    if (input == Input::NonBlockingPipe) fcntl(in[0], F_SETFL, fcntl(in[0], F_GETFL) | O_NONBLOCK);
+    if (input == Input::Closed) {
         posix_spawn_file_actions_addclose(&actions, 0);
     } else {
         posix_spawn_file_actions_adddup2(&actions, in[0], 0);
@@ -117,7 +119,7 @@ Child Start(const char* program, const std::string& pauseFolder, Output output, 
     close(in[0]);
     close(out[1]);
     close(err[1]);
-    if (inputClosed) {
+    if (input == Input::Closed) {
         close(in[1]);
         in[1] = -1;
     }
@@ -145,29 +147,44 @@ protected:
     std::string quietPause;
 };
 
+void ExpectPromptFirstThenResultOnTheLine(const Program& program, const std::string& pauseFolder, Input input)
+{
+    const std::string transcript = ReadFile(std::string(program.casesDir) + "/worked_example.out");
+    const std::string upToPrompt = transcript.substr(0, transcript.find("Enter Binary Test Pattern:\n") + 27);
+
+    Child child = Start(program.path, pauseFolder, Output::Pipe, input);
+    std::string output;
+    ASSERT_TRUE(ReadUntil(child.output, output, "Enter Binary Test Pattern:\n")) << output;
+    EXPECT_EQ(output, upToPrompt);
+
+    // Standard input stays open: the result must come on the line that completes the pattern.
+    ASSERT_EQ(write(child.input, program.inputLine, strlen(program.inputLine)),
+              static_cast<ssize_t>(strlen(program.inputLine)));
+    ASSERT_TRUE(ReadUntil(child.output, output, program.lastLines)) << output;
+    EXPECT_EQ(output, transcript);
+
+    close(child.input);
+    child.input = -1;
+    EXPECT_EQ(ReadToEnd(child.output), "");
+    EXPECT_EQ(ReadToEnd(child.error), "");
+    EXPECT_EQ(Finish(child), 0);
+}
+
 TEST_F(Session, PromptIsOutBeforeInputAndResultFollowsTheLine)
 {
     for (const Program& program : kPrograms) {
         SCOPED_TRACE(program.path);
-        const std::string transcript = ReadFile(std::string(program.casesDir) + "/worked_example.out");
-        const std::string upToPrompt = transcript.substr(0, transcript.find("Enter Binary Test Pattern:\n") + 27);
+        ExpectPromptFirstThenResultOnTheLine(program, quietPause, Input::Pipe);
+    }
+}
 
-        Child child = Start(program.path, quietPause, Output::Pipe);
-        std::string output;
-        ASSERT_TRUE(ReadUntil(child.output, output, "Enter Binary Test Pattern:\n")) << output;
-        EXPECT_EQ(output, upToPrompt);
-
-        // Standard input stays open: the result must come on the line that completes the pattern.
-        ASSERT_EQ(write(child.input, program.inputLine, strlen(program.inputLine)),
-                  static_cast<ssize_t>(strlen(program.inputLine)));
-        ASSERT_TRUE(ReadUntil(child.output, output, program.lastLines)) << output;
-        EXPECT_EQ(output, transcript);
-
-        close(child.input);
-        child.input = -1;
-        EXPECT_EQ(ReadToEnd(child.output), "");
-        EXPECT_EQ(ReadToEnd(child.error), "");
-        EXPECT_EQ(Finish(child), 0);
+// A standard input left non-blocking by the caller has nothing yet when the program first reads:
+// it must wait for the line rather than take that for the end of the input.
+TEST_F(Session, NonBlockingInputIsWaitedFor)
+{
+    for (const Program& program : kPrograms) {
+        SCOPED_TRACE(program.path);
+        ExpectPromptFirstThenResultOnTheLine(program, quietPause, Input::NonBlockingPipe);
     }
 }
 
@@ -209,7 +226,7 @@ TEST_F(Session, ClosedInputReadsNothingAndSaysSo)
 {
     for (const Program& program : kPrograms) {
         SCOPED_TRACE(program.path);
-        Child child = Start(program.path, quietPause, Output::Pipe, true);
+        Child child = Start(program.path, quietPause, Output::Pipe, Input::Closed);
         EXPECT_EQ(ReadToEnd(child.output), ReadFile(std::string(program.casesDir) + "/empty_input.out"));
         EXPECT_EQ(ReadToEnd(child.error), ReadFile(std::string(program.casesDir) + "/empty_input.err"));
         EXPECT_EQ(Finish(child), 0);
