@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 
 #ifdef _WIN32
 #include <io.h>
@@ -58,12 +60,33 @@ constexpr std::array<bool, 256> kWhiteSpace = [] {
     return table;
 }();
 
+// True when all eight bytes of the word are white space, tested on all eight at once: a byte is
+// white space when it is 0x20, or 0x09 to 0x0d. Every step keeps to its own byte (no carries).
+bool AllWhiteSpace(std::uint64_t word)
+{
+    constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7fu, kHigh = 0x8080808080808080u, kOnes = 0x0101010101010101u;
+    const std::uint64_t low = word & kLow7;
+    const std::uint64_t notSpace = word ^ (0x20 * kOnes);                  // zero where the byte is 0x20
+    const std::uint64_t isSpace = ~(((notSpace & kLow7) + kLow7) | notSpace);  // high bit where it is zero
+    const std::uint64_t atLeast9 = low + (0x80 - 0x09) * kOnes;           // high bit where byte >= 0x09
+    const std::uint64_t atLeast14 = low + (0x80 - 0x0e) * kOnes;          // high bit where byte >= 0x0e
+    const std::uint64_t isControl = atLeast9 & ~atLeast14 & ~word;        // 0x09..0x0d, high bit clear
+    return ((isSpace | isControl) & kHigh) == kHigh;
+}
+
 bool IsDigit(int byte) { return byte >= '0' && byte <= '9'; }
 
-// Skips white space and returns the byte after it, or kEndOfInput.
+// Skips white space and returns the byte after it, or kEndOfInput. Long runs (a generated file,
+// padding) go eight bytes a step.
 int SkipWhiteSpace(InputSource& input)
 {
     for (;;) {
+        while (input.end - input.next >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, input.next, sizeof word);
+            if (!AllWhiteSpace(word)) break;
+            input.next += 8;
+        }
         while (input.next != input.end && kWhiteSpace[*input.next]) ++input.next;
         if (input.next != input.end) return *input.next;
         if (!Refill(input)) return kEndOfInput;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -88,6 +89,19 @@ const ReadCase kReadCases[] = {
     {" \t\n", {}, kEndOfInput},
     {"5 -", {5}, kEndOfInput},
     {"5 - \n", {5}, kEndOfInput},
+    // Long runs of every kind of white space, and a stop at each place in an eight-byte block.
+    {"\t\t\t\t\t\t\t\t\v\v\v\v\f\f\f\f        \r\r\r\r\r\r\r\r\n\n\n\n\n\n\n\n 7", {7}, kEndOfInput},
+    {"                x", {}, 'x'},
+    {"               x", {}, 'x'},
+    {"         \t\t  x  1", {}, 'x'},
+    {"        \x08        ", {}, 0x08},
+    {"        \x0e        ", {}, 0x0e},
+    {"        \x1f        ", {}, 0x1f},
+    {"        !        ", {}, '!'},
+    {"        \x89        ", {}, 0x89},  // 0x09 with the high bit set is not white space
+    {"        \xa0        ", {}, 0xa0},  // nor is 0x20 with the high bit set
+    {"        \x8d\x8a\x8b\x8c ", {}, 0x8d},
+    {"1       2       3       4", {1, 2, 3, 4}, kEndOfInput},
 };
 
 TEST(ReadInteger, ReadsFromText)
@@ -97,6 +111,30 @@ TEST(ReadInteger, ReadsFromText)
         const std::string text = c.input;
         InputSource source = SourceFromText(reinterpret_cast<const unsigned char*>(text.data()), text.size());
         ExpectReads(source, c);
+    }
+}
+
+// Every byte value at every place of an eight-byte block among white space: only space, tab,
+// newline, vertical tab, form feed and carriage return are skipped.
+TEST(ReadInteger, SkipsExactlyTheSixWhiteSpaceBytes)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        for (std::size_t place = 0; place < 8; ++place) {
+            unsigned char text[24];
+            std::memset(text, ' ', sizeof text);
+            text[8 + place] = static_cast<unsigned char>(byte);
+            InputSource source = SourceFromText(text, sizeof text);
+            std::int32_t value = -1;
+            const bool read = ReadInteger(source, value);
+            const bool whiteSpace = std::strchr(" \t\n\v\f\r", byte) != nullptr && byte != 0;
+            if (byte >= '0' && byte <= '9') {
+                EXPECT_TRUE(read && value == byte - '0') << byte << " at " << place;
+            } else if (whiteSpace || byte == '+' || byte == '-') {
+                EXPECT_TRUE(!read && source.stopper == kEndOfInput) << byte << " at " << place;
+            } else {
+                EXPECT_TRUE(!read && source.stopper == byte) << byte << " at " << place;
+            }
+        }
     }
 }
 
