@@ -1,20 +1,21 @@
 // Discrete Hopfield associative memory of N neurons: the types and the arithmetic.
 //
 // Every vector holds element 0 first. A WeightMatrix is N rows of N, stored row-major: the weight
-// from neuron c into neuron r is W[r][c], at position r * N + c. Weights and net inputs are single precision; every
-// accumulation step is done exactly and only the new partial sum is rounded to single precision,
-// so results follow the column order, as a float running sum would.
+// from neuron c into neuron r is W[r][c], at position r * N + c. Weights and net inputs are single
+// precision; every accumulation step is done exactly and only the new partial sum is rounded to
+// single precision, so results follow the column order, as a float running sum would.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
-template <std::size_t N> using PatternVector = std::array<std::int32_t, N>;  // a stored or test pattern
+template <std::size_t N> using PatternVector = std::array<std::int32_t, N>;       // a stored or test pattern
 template <std::size_t N> using WeightMatrix = std::array<std::array<float, N>, N>;  // row r: weights into neuron r
-template <std::size_t N> using NetVector = std::array<float, N>;             // net input of each neuron
-static_assert(sizeof(std::array<std::array<float, 3>, 3>) == 9 * sizeof(float), "rows are stored back to back");
-template <std::size_t N> using RecallVector = std::array<std::int32_t, N>;   // 1 where the net input > 0, else 0
+template <std::size_t N> using NetVector = std::array<float, N>;                   // net input of each neuron
+template <std::size_t N> using RecallVector = std::array<std::int32_t, N>;         // 1 where net input > 0, else 0
+
+static_assert(sizeof(WeightMatrix<9>) == 81 * sizeof(float), "the rows of a WeightMatrix lie back to back");
 
 // Turns every 0 of a 3 by 3 grid pattern into -1; every other value, 1 and -1 included, stays.
 void BiPolarize(PatternVector<9>& pattern);
