@@ -22,11 +22,12 @@ long ReadSome(int descriptor, unsigned char* buffer, std::size_t capacity)
 #else
     for (;;) {
         const long got = read(descriptor, buffer, capacity);
-        if (got >= 0 || (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK)) return got;
-        if (errno != EINTR) {  // left non-blocking by whoever started us: nothing there yet, so wait
-            pollfd readable{descriptor, POLLIN, 0};
-            poll(&readable, 1, -1);
-        }
+        if (got >= 0) return got;
+        if (errno == EINTR) continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK) return got;
+        // Left non-blocking by whoever started us: nothing is there yet, so wait for it.
+        pollfd readable{descriptor, POLLIN, 0};
+        poll(&readable, 1, -1);
     }
 #endif
 }
@@ -52,8 +53,8 @@ int Peek(InputSource& input)
     return *input.next;
 }
 
-// Space, tab, newline, vertical tab, form feed and carriage return, as one table look-up: long
-// runs of white space are skipped a byte at a time without a branch per kind of byte.
+// Space, tab, newline, vertical tab, form feed and carriage return, as one table look-up, for the
+// bytes that AllWhiteSpace below does not take eight at a time.
 constexpr std::array<bool, 256> kWhiteSpace = [] {
     std::array<bool, 256> table{};
     for (char byte : {' ', '\t', '\n', '\v', '\f', '\r'}) table[static_cast<unsigned char>(byte)] = true;

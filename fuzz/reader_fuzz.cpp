@@ -35,26 +35,21 @@ Outcome ReadPlainly(const std::uint8_t* data, std::size_t size)
     std::size_t i = 0;
     while (out.read < kElements) {
         while (i < size && IsSpace(data[i])) ++i;
+        bool negative = false;
         if (i < size && (data[i] == '+' || data[i] == '-')) {
-            const bool negative = data[i] == '-';
+            negative = data[i] == '-';
             ++i;
             while (i < size && IsSpace(data[i])) ++i;
-            if (i < size && data[i] >= '0' && data[i] <= '9') {
-                std::uint64_t magnitude = 0;
-                while (i < size && data[i] >= '0' && data[i] <= '9') magnitude = magnitude * 10 + (data[i++] - '0');
-                if (negative) magnitude = ~magnitude + 1;
-                out.values[out.read++] = static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude & 0xffffffffu));
-                continue;
-            }
-        } else if (i < size && data[i] >= '0' && data[i] <= '9') {
-            std::uint64_t magnitude = 0;
-            while (i < size && data[i] >= '0' && data[i] <= '9') magnitude = magnitude * 10 + (data[i++] - '0');
-            out.values[out.read++] = static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude & 0xffffffffu));
-            continue;
         }
-        out.failed = true;
-        out.stopper = i < size ? data[i] : kEndOfInput;
-        break;
+        if (i == size || data[i] < '0' || data[i] > '9') {
+            out.failed = true;
+            out.stopper = i < size ? data[i] : kEndOfInput;
+            break;
+        }
+        std::uint64_t magnitude = 0;
+        while (i < size && data[i] >= '0' && data[i] <= '9') magnitude = magnitude * 10 + (data[i++] - '0');
+        if (negative) magnitude = ~magnitude + 1;
+        out.values[out.read++] = static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude & 0xffffffffu));
     }
     out.consumed = i;
     return out;

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -144,6 +145,7 @@ int Finish(Child& child)
 class Session : public ::testing::Test {
 protected:
     void SetUp() override { quietPause = MakePauseFolder("exit 0"); }
+    void TearDown() override { std::filesystem::remove_all(quietPause); }
     std::string quietPause;
 };
 
@@ -204,6 +206,7 @@ TEST_F(Session, PauseRunsOnceAfterTheLastLine)
         EXPECT_EQ(Finish(child), 0);
         EXPECT_EQ(ReadFile(folder + "/calls"), "call\n");
     }
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(Session, OutputThatCannotBeWrittenStillEndsWithStatusZero)
